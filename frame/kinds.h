@@ -1,0 +1,27 @@
+// The table of editor kinds: driver class and key prefix of each kind.
+#pragma once
+
+#include <cstdint>
+
+namespace qrvl {
+
+class TIDE;
+
+enum class DriverClass { kTIDE, kTHEditIDE, kTMDIIDE, kTDelphi1IDE, kTDelphi2IDE, kTEnumIDE, kTBC5IDE };
+
+struct EditorKind {
+  DriverClass driver_class;
+  const char* key_prefix;
+  const char* editor;  // the editor that the prefix names
+};
+
+constexpr int kEditorKindCount = 18;
+extern const EditorKind kEditorKinds[kEditorKindCount];
+
+const char* DriverClassName(DriverClass c);
+
+// A new driver object of the class, all fields empty; null for a class that
+// this build does not provide.
+TIDE* NewDriver(DriverClass c);
+
+}  // namespace qrvl

@@ -1,0 +1,7 @@
+#include "platform/sim/sim.h"
+
+namespace sim {
+
+void ResetRegistry() {}
+
+}  // namespace sim

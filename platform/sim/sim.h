@@ -1,0 +1,81 @@
+// The simulated platform of the native build: the world a test scripts and the
+// record of what the library did to it. Reset() gives a fresh world.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "platform/platform.h"
+
+namespace sim {
+
+// Case-insensitive (a to z) ordering, for names Windows compares that way.
+struct NoCase {
+  bool operator()(const std::string& a, const std::string& b) const;
+};
+
+// Fresh world: no files, no windows, default module name, every area reset.
+void Reset();
+
+// ---- Module, messages, boxes, bitmaps, windows ------------------------------
+struct MessageBoxCall {
+  plat::Hwnd owner;
+  std::string text;
+  std::string caption;
+  std::uint32_t type;
+  int beeps_before;  // beeps sounded before this box, since Reset
+};
+
+struct Posted {
+  plat::Hwnd window;
+  std::uint32_t message;
+  std::uintptr_t wparam;
+  std::intptr_t lparam;
+};
+
+struct Window {
+  std::string class_name;
+  std::string title;
+  plat::Hwnd handle;
+};
+
+struct Ui {
+  std::string module_file_name;
+  bool refuse_register = false;                  // RegisterWindowMessage answers 0
+  std::map<std::string, std::uint32_t, NoCase> registered;
+  std::vector<MessageBoxCall> boxes;
+  std::vector<std::uint32_t> beeps;
+  std::set<std::string, NoCase> bitmap_names;    // resources of the module
+  std::vector<plat::Hbitmap> bitmaps_loaded;
+  std::vector<Window> windows;                   // top-level windows, oldest first
+  std::vector<Posted> posted;
+};
+Ui& ui();
+plat::Hwnd AddWindow(const std::string& class_name, const std::string& title);
+void RemoveWindow(plat::Hwnd window);
+
+// ---- Files ----------------------------------------------------------------------
+struct Files {
+  std::map<std::string, std::string, NoCase> files;  // path -> bytes
+  std::set<std::string, NoCase> directories;
+  std::set<std::string, NoCase> refuse_open;          // opening fails (locked)
+  std::set<std::string, NoCase> refuse_write;         // writes and profile writes fail
+  bool host_files = false;  // paths go to the real file system (companion tool, benchmarks)
+  int open_count = 0;       // files open right now
+};
+Files& files();
+void WriteFile(const std::string& path, const std::string& bytes);
+std::string ReadFile(const std::string& path);  // empty when missing
+bool HasFile(const std::string& path);
+
+// Area resets, called by Reset().
+void ResetUi();
+void ResetFiles();
+void ResetKeyboard();
+void ResetRegistry();
+void ResetProcesses();
+
+}  // namespace sim

@@ -16,10 +16,18 @@ constexpr std::size_t kProfileTextMax = 255;
 
 TIDE::~TIDE() = default;
 
-const char* TIDE::GetAppClass() { return AppClass; }
-const char* TIDE::GetAppText() { return AppText; }
-const char* TIDE::GetEditClass() { return EditClass; }
-const char* TIDE::GetDescription() { return Desc; }
+const char* TIDE::GetAppClass() {
+  return AppClass;
+}
+const char* TIDE::GetAppText() {
+  return AppText;
+}
+const char* TIDE::GetEditClass() {
+  return EditClass;
+}
+const char* TIDE::GetDescription() {
+  return Desc;
+}
 
 void TIDE::ShowError(const std::string& Text) {
   plat::MessageBeep(plat::kMbOk);

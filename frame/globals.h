@@ -9,12 +9,12 @@
 namespace qrvl {
 
 struct Globals {
-  plat::Hmodule module = nullptr;        // given by the system at load
-  std::string ModuleFileName;            // full path of this library, at most 511 characters
-  std::string SettingsFilePath;          // set by QRVL_Init
-  plat::Hwnd OwnerWindow = nullptr;      // owner of every driver message box
-  std::uint16_t OpenFileMessage = 0;     // "CM_QRVLOPENFILE"
-  std::uint16_t RestoreMessage = 0;      // "CM_QRVLRESTORE"
+  plat::Hmodule module = nullptr;     // given by the system at load
+  std::string ModuleFileName;         // full path of this library, at most 511 characters
+  std::string SettingsFilePath;       // set by QRVL_Init
+  plat::Hwnd OwnerWindow = nullptr;   // owner of every driver message box
+  std::uint16_t OpenFileMessage = 0;  // "CM_QRVLOPENFILE"
+  std::uint16_t RestoreMessage = 0;   // "CM_QRVLRESTORE"
 };
 
 Globals& globals();

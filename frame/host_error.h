@@ -17,14 +17,15 @@ class HostError : public std::runtime_error {
 };
 
 namespace boundary {
-extern int depth;                   // nesting of guarded entry points on this thread
-extern std::string last_error;      // message of the last error raised to the host
+extern int depth;               // nesting of guarded entry points on this thread
+extern std::string last_error;  // message of the last error raised to the host
 }  // namespace boundary
 
 // Runs body as an entry point called by the host. Only the outermost entry point
 // of a call acts: a HostError is raised to the host (after every object of the
 // call is gone), any other exception gives the fallback answer. Nested entry
 // points (SyncIDE calling OpenFile through the object) let errors pass on.
+// A host that continues after the raised error gets the fallback answer.
 template <class R, class F>
 R AtBoundary(R fallback, F&& body) {
   if (boundary::depth > 0) return body();
@@ -43,7 +44,7 @@ R AtBoundary(R fallback, F&& body) {
   }
   --boundary::depth;
   if (raise) plat::RaiseHostError(boundary::last_error.c_str());
-  return answer;
+  return raise ? fallback : answer;
 }
 
 template <class F>

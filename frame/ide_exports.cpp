@@ -19,7 +19,9 @@ QRVL_BOOL8 QRVL_STDCALL QRVL_Init(void) {
   });
 }
 
-int32_t QRVL_STDCALL QRVL_IDECount(void) { return kEditorKindCount; }
+int32_t QRVL_STDCALL QRVL_IDECount(void) {
+  return kEditorKindCount;
+}
 
 QRVL_IDE* QRVL_STDCALL QRVL_CreateIDE(int32_t kind, QRVL_HWND owner) {
   // The owner comes first, whatever the kind: boxes shown while loading are its.

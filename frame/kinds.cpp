@@ -28,24 +28,36 @@ const EditorKind kEditorKinds[kEditorKindCount] = {
 
 const char* DriverClassName(DriverClass c) {
   switch (c) {
-    case DriverClass::kTIDE: return "TIDE";
-    case DriverClass::kTHEditIDE: return "THEditIDE";
-    case DriverClass::kTMDIIDE: return "TMDIIDE";
-    case DriverClass::kTDelphi1IDE: return "TDelphi1IDE";
-    case DriverClass::kTDelphi2IDE: return "TDelphi2IDE";
-    case DriverClass::kTEnumIDE: return "TEnumIDE";
-    case DriverClass::kTBC5IDE: return "TBC5IDE";
+    case DriverClass::kTIDE:
+      return "TIDE";
+    case DriverClass::kTHEditIDE:
+      return "THEditIDE";
+    case DriverClass::kTMDIIDE:
+      return "TMDIIDE";
+    case DriverClass::kTDelphi1IDE:
+      return "TDelphi1IDE";
+    case DriverClass::kTDelphi2IDE:
+      return "TDelphi2IDE";
+    case DriverClass::kTEnumIDE:
+      return "TEnumIDE";
+    case DriverClass::kTBC5IDE:
+      return "TBC5IDE";
   }
   return "";
 }
 
 TIDE* NewDriver(DriverClass c) {
   switch (c) {
-    case DriverClass::kTIDE: return new TIDE();
-    case DriverClass::kTMDIIDE: return new TMDIIDE();
-    case DriverClass::kTDelphi1IDE: return new TDelphi1IDE();
-    case DriverClass::kTEnumIDE: return new TEnumIDE();
-    default: return nullptr;  // add-in and Hurricane drivers are not built yet
+    case DriverClass::kTIDE:
+      return new TIDE();
+    case DriverClass::kTMDIIDE:
+      return new TMDIIDE();
+    case DriverClass::kTDelphi1IDE:
+      return new TDelphi1IDE();
+    case DriverClass::kTEnumIDE:
+      return new TEnumIDE();
+    default:
+      return nullptr;  // add-in and Hurricane drivers are not built yet
   }
 }
 

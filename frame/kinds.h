@@ -7,7 +7,15 @@ namespace qrvl {
 
 class TIDE;
 
-enum class DriverClass { kTIDE, kTHEditIDE, kTMDIIDE, kTDelphi1IDE, kTDelphi2IDE, kTEnumIDE, kTBC5IDE };
+enum class DriverClass {
+  kTIDE,
+  kTHEditIDE,
+  kTMDIIDE,
+  kTDelphi1IDE,
+  kTDelphi2IDE,
+  kTEnumIDE,
+  kTBC5IDE
+};
 
 struct EditorKind {
   DriverClass driver_class;

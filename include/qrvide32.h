@@ -11,7 +11,9 @@
  * text (valid until the next call into the library): a refused write of the
  * settings file in Save, a malformed repeat count in a keystroke macro (through
  * SyncIDE, OpenFile or GotoLine), and an I/O failure of the install log in
- * AddRegistryKey (the registry value is already written then). */
+ * AddRegistryKey (the registry value is already written then). The exception
+ * is continuable: a handler that continues execution makes the call answer 0
+ * (false, null). */
 #ifndef QRVIDE32_H
 #define QRVIDE32_H
 
@@ -65,8 +67,12 @@ enum QRVL_Kind {
 };
 
 /* Answers of GetIDEType. */
-enum QRVL_IDEType { QRVL_IDETYPE_GENERIC = 0, QRVL_IDETYPE_MDI = 1, QRVL_IDETYPE_DELPHI = 2,
-                    QRVL_IDETYPE_ENUM = 3 };
+enum QRVL_IDEType {
+  QRVL_IDETYPE_GENERIC = 0,
+  QRVL_IDETYPE_MDI = 1,
+  QRVL_IDETYPE_DELPHI = 2,
+  QRVL_IDETYPE_ENUM = 3
+};
 
 typedef struct QRVL_IDE QRVL_IDE;
 
@@ -100,8 +106,8 @@ typedef struct QRVL_IDEVtbl {
   QRVL_BOOL8(QRVL_STDCALL* IsIDEReady)(QRVL_IDE* self);
   /* 14: open FileName (may be null) at Line in the editor; arg1 and arg2 go
    * to SyncFinish. */
-  QRVL_BOOL8(QRVL_STDCALL* SyncIDE)(QRVL_IDE* self, const char* file_name, int32_t line,
-                                    int32_t arg1, int32_t arg2);
+  QRVL_BOOL8(QRVL_STDCALL* SyncIDE)
+  (QRVL_IDE* self, const char* file_name, int32_t line, int32_t arg1, int32_t arg2);
   /* 15: read the editor profile from EDITORS.INI again. */
   QRVL_BOOL8(QRVL_STDCALL* Load)(QRVL_IDE* self);
   /* 16: the editor's display name. */

@@ -14,9 +14,9 @@ namespace plat {
 using Hwnd = void*;
 using Hbitmap = void*;
 using Hmodule = void*;
-using Handle = void*;          // kernel object (process, thread)
-using Hkey = std::uintptr_t;   // registry key; predefined roots are 0x80000000..
-using File = std::intptr_t;    // open plain file; kBadFile when opening failed
+using Handle = void*;         // kernel object (process, thread)
+using Hkey = std::uintptr_t;  // registry key; predefined roots are 0x80000000..
+using File = std::intptr_t;   // open plain file; kBadFile when opening failed
 constexpr File kBadFile = -1;
 
 // ---- Module --------------------------------------------------------------
@@ -113,8 +113,9 @@ long RegFlushKey(Hkey key);
 long RegCloseKey(Hkey key);
 
 // ---- Errors that reach the host ----------------------------------------------
-// Raises the library's structured exception (Windows) or throws HostError
+// Raises the library's structured exception (Windows; continuable, so a host
+// handler may continue and the call then answers 0) or throws HostError
 // (native build). Called only from the outermost frame of an export.
-[[noreturn]] void RaiseHostError(const char* message);
+void RaiseHostError(const char* message);
 
 }  // namespace plat

@@ -21,7 +21,9 @@ std::map<plat::File, OpenFile> g_open;
 plat::File g_next = 3;
 }  // namespace
 
-Files& files() { return g_files; }
+Files& files() {
+  return g_files;
+}
 
 void ResetFiles() {
   for (auto& entry : g_open)
@@ -30,14 +32,18 @@ void ResetFiles() {
   g_files = Files();
 }
 
-void WriteFile(const std::string& path, const std::string& bytes) { g_files.files[path] = bytes; }
+void WriteFile(const std::string& path, const std::string& bytes) {
+  g_files.files[path] = bytes;
+}
 
 std::string ReadFile(const std::string& path) {
   const auto found = g_files.files.find(path);
   return found == g_files.files.end() ? std::string() : found->second;
 }
 
-bool HasFile(const std::string& path) { return g_files.files.count(path) != 0; }
+bool HasFile(const std::string& path) {
+  return g_files.files.count(path) != 0;
+}
 
 }  // namespace sim
 

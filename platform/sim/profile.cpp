@@ -18,7 +18,9 @@ std::string Trim(const std::string& s) {
   return s.substr(first, last - first + 1);
 }
 
-bool Same(const std::string& a, const std::string& b) { return !NoCase()(a, b) && !NoCase()(b, a); }
+bool Same(const std::string& a, const std::string& b) {
+  return !NoCase()(a, b) && !NoCase()(b, a);
+}
 
 std::vector<std::string> Lines(const std::string& bytes) {
   std::vector<std::string> lines;

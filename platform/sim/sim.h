@@ -44,13 +44,13 @@ struct Window {
 
 struct Ui {
   std::string module_file_name;
-  bool refuse_register = false;                  // RegisterWindowMessage answers 0
+  bool refuse_register = false;  // RegisterWindowMessage answers 0
   std::map<std::string, std::uint32_t, NoCase> registered;
   std::vector<MessageBoxCall> boxes;
   std::vector<std::uint32_t> beeps;
-  std::set<std::string, NoCase> bitmap_names;    // resources of the module
+  std::set<std::string, NoCase> bitmap_names;  // resources of the module
   std::vector<plat::Hbitmap> bitmaps_loaded;
-  std::vector<Window> windows;                   // top-level windows, oldest first
+  std::vector<Window> windows;  // top-level windows, oldest first
   std::vector<Posted> posted;
 };
 Ui& ui();
@@ -61,8 +61,8 @@ void RemoveWindow(plat::Hwnd window);
 struct Files {
   std::map<std::string, std::string, NoCase> files;  // path -> bytes
   std::set<std::string, NoCase> directories;
-  std::set<std::string, NoCase> refuse_open;          // opening fails (locked)
-  std::set<std::string, NoCase> refuse_write;         // writes and profile writes fail
+  std::set<std::string, NoCase> refuse_open;   // opening fails (locked)
+  std::set<std::string, NoCase> refuse_write;  // writes and profile writes fail
   bool host_files = false;  // paths go to the real file system (companion tool, benchmarks)
   int open_count = 0;       // files open right now
 };

@@ -9,22 +9,25 @@ namespace sim {
 namespace {
 Ui g_ui;
 std::uintptr_t g_next_handle = 0x1000;
-plat::Hwnd NewHandle() { return reinterpret_cast<plat::Hwnd>(g_next_handle += 4); }
+plat::Hwnd NewHandle() {
+  return reinterpret_cast<plat::Hwnd>(g_next_handle += 4);
+}
 bool SameNoCase(const std::string& a, const std::string& b) {
   return !NoCase()(a, b) && !NoCase()(b, a);
 }
 }  // namespace
 
-Ui& ui() { return g_ui; }
+Ui& ui() {
+  return g_ui;
+}
 
 void ResetUi() {
   g_ui = Ui();
   g_ui.module_file_name = "C:\\QRVL\\QRVIDE32.DLL";
-  for (const char* name :
-       {"BORCPP_4XG_", "BORCPP_4X_", "BORCPP_5X_", "CBUILDER_1X_", "CODEWRIGHT_3X_",
-        "CODEWRIGHT_4X_", "DELPHI_1XG_", "DELPHI_1X_", "DELPHI_2X_", "DELPHI_3X_", "HEDIT_",
-        "IBUILDER_1X_", "MSJPP_1X_", "MSVC_1X_", "MSVC_4X_", "MSVC_5X_", "MULTIEDIT_7X_",
-        "VSLICKEDIT_1X_"})
+  for (const char* name : {"BORCPP_4XG_", "BORCPP_4X_", "BORCPP_5X_", "CBUILDER_1X_",
+                           "CODEWRIGHT_3X_", "CODEWRIGHT_4X_", "DELPHI_1XG_", "DELPHI_1X_",
+                           "DELPHI_2X_", "DELPHI_3X_", "HEDIT_", "IBUILDER_1X_", "MSJPP_1X_",
+                           "MSVC_1X_", "MSVC_4X_", "MSVC_5X_", "MULTIEDIT_7X_", "VSLICKEDIT_1X_"})
     g_ui.bitmap_names.insert(name);
 }
 
@@ -65,8 +68,7 @@ std::uint32_t RegisterWindowMessage(const char* name) {
 }
 
 int MessageBox(Hwnd owner, const char* text, const char* caption, std::uint32_t type) {
-  sim::g_ui.boxes.push_back(
-      {owner, text, caption, type, static_cast<int>(sim::g_ui.beeps.size())});
+  sim::g_ui.boxes.push_back({owner, text, caption, type, static_cast<int>(sim::g_ui.beeps.size())});
   return 1;  // IDOK
 }
 
@@ -91,8 +93,7 @@ Hwnd FindWindow(const char* class_name, const char* title) {
   return nullptr;
 }
 
-bool PostMessage(Hwnd window, std::uint32_t message, std::uintptr_t wparam,
-                 std::intptr_t lparam) {
+bool PostMessage(Hwnd window, std::uint32_t message, std::uintptr_t wparam, std::intptr_t lparam) {
   bool exists = false;
   for (const auto& w : sim::g_ui.windows) exists = exists || w.handle == window;
   if (!exists) return false;
@@ -100,6 +101,8 @@ bool PostMessage(Hwnd window, std::uint32_t message, std::uintptr_t wparam,
   return true;
 }
 
-[[noreturn]] void RaiseHostError(const char* message) { throw qrvl::HostError(message); }
+void RaiseHostError(const char* message) {
+  throw qrvl::HostError(message);
+}
 
 }  // namespace plat

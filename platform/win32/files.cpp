@@ -1,12 +1,12 @@
 // Plain files and file names, through the ANSI functions with names as given.
-#include <windows.h>
-
-#include "platform/platform.h"
+#include "platform/win32/win32.h"
 
 namespace plat {
 
 namespace {
-HANDLE H(File f) { return reinterpret_cast<HANDLE>(f); }
+HANDLE H(File f) {
+  return reinterpret_cast<HANDLE>(f);
+}
 }  // namespace
 
 bool FileExists(const char* path) {
@@ -58,8 +58,12 @@ bool FileSeek(File file, std::int64_t position) {
   return ::SetFilePointerEx(H(file), to, nullptr, FILE_BEGIN) != 0;
 }
 
-bool FileTruncate(File file) { return ::SetEndOfFile(H(file)) != 0; }
+bool FileTruncate(File file) {
+  return ::SetEndOfFile(H(file)) != 0;
+}
 
-bool FileClose(File file) { return ::CloseHandle(H(file)) != 0; }
+bool FileClose(File file) {
+  return ::CloseHandle(H(file)) != 0;
+}
 
 }  // namespace plat

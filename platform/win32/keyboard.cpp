@@ -1,7 +1,5 @@
 // Keyboard input and the calling thread's keyboard messages.
-#include <windows.h>
-
-#include "platform/platform.h"
+#include "platform/win32/win32.h"
 
 namespace plat {
 
@@ -9,17 +7,25 @@ void KeybdEvent(std::uint8_t vk, std::uint8_t scan, std::uint32_t flags, std::ui
   ::keybd_event(vk, scan, flags, extra);
 }
 
-std::uint16_t VkKeyScan(char ch) { return static_cast<std::uint16_t>(::VkKeyScanA(ch)); }
+std::uint16_t VkKeyScan(char ch) {
+  return static_cast<std::uint16_t>(::VkKeyScanA(ch));
+}
 
 std::uint32_t MapVirtualKey(std::uint32_t code, std::uint32_t map_type) {
   return ::MapVirtualKeyA(code, map_type);
 }
 
-std::int16_t GetKeyState(int vk) { return ::GetKeyState(vk); }
+std::int16_t GetKeyState(int vk) {
+  return ::GetKeyState(vk);
+}
 
-bool GetKeyboardState(std::uint8_t state[256]) { return ::GetKeyboardState(state) != 0; }
+bool GetKeyboardState(std::uint8_t state[256]) {
+  return ::GetKeyboardState(state) != 0;
+}
 
-bool SetKeyboardState(std::uint8_t state[256]) { return ::SetKeyboardState(state) != 0; }
+bool SetKeyboardState(std::uint8_t state[256]) {
+  return ::SetKeyboardState(state) != 0;
+}
 
 void DrainKeyboardMessages() {
   MSG msg;

@@ -1,7 +1,5 @@
 // Starting programs.
-#include <windows.h>
-
-#include "platform/platform.h"
+#include "platform/win32/win32.h"
 
 namespace plat {
 
@@ -22,8 +20,12 @@ std::uint32_t WaitForInputIdle(Handle process, std::uint32_t milliseconds) {
   return ::WaitForInputIdle(process, milliseconds);
 }
 
-bool CloseHandle(Handle handle) { return ::CloseHandle(handle) != 0; }
+bool CloseHandle(Handle handle) {
+  return ::CloseHandle(handle) != 0;
+}
 
-std::uint32_t GetLastError() { return ::GetLastError(); }
+std::uint32_t GetLastError() {
+  return ::GetLastError();
+}
 
 }  // namespace plat

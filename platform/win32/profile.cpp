@@ -1,7 +1,5 @@
 // Profile strings of initialization files.
-#include <windows.h>
-
-#include "platform/platform.h"
+#include "platform/win32/win32.h"
 
 namespace plat {
 

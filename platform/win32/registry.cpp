@@ -1,12 +1,16 @@
 // The registry, through the ANSI functions.
-#include <windows.h>
-
-#include "platform/platform.h"
+#include "platform/win32/win32.h"
 
 namespace plat {
 
 namespace {
-HKEY K(Hkey key) { return reinterpret_cast<HKEY>(key); }
+// Predefined roots arrive as 32-bit values (0x80000000 and up); 64-bit Windows
+// spells them sign-extended.
+HKEY K(Hkey key) {
+  if (key >= 0x80000000u && key <= 0xFFFFFFFFu)
+    return reinterpret_cast<HKEY>(static_cast<std::intptr_t>(static_cast<std::int32_t>(key)));
+  return reinterpret_cast<HKEY>(key);
+}
 }  // namespace
 
 long RegOpenKeyEx(Hkey key, const char* path, std::uint32_t options, std::uint32_t access,
@@ -39,7 +43,9 @@ long RegQueryValueEx(Hkey key, const char* name, std::uint32_t* type, std::uint8
   return rc;
 }
 
-long RegDeleteValue(Hkey key, const char* name) { return ::RegDeleteValueA(K(key), name); }
+long RegDeleteValue(Hkey key, const char* name) {
+  return ::RegDeleteValueA(K(key), name);
+}
 
 long RegQueryInfoKey(Hkey key, std::uint32_t* subkeys, std::uint32_t* max_subkey_len) {
   DWORD n = 0, longest = 0;
@@ -57,10 +63,16 @@ long RegEnumKeyEx(Hkey key, std::uint32_t index, char* name, std::uint32_t* name
   return rc;
 }
 
-long RegDeleteKey(Hkey key, const char* path) { return ::RegDeleteKeyA(K(key), path); }
+long RegDeleteKey(Hkey key, const char* path) {
+  return ::RegDeleteKeyA(K(key), path);
+}
 
-long RegFlushKey(Hkey key) { return ::RegFlushKey(K(key)); }
+long RegFlushKey(Hkey key) {
+  return ::RegFlushKey(K(key));
+}
 
-long RegCloseKey(Hkey key) { return ::RegCloseKey(K(key)); }
+long RegCloseKey(Hkey key) {
+  return ::RegCloseKey(K(key));
+}
 
 }  // namespace plat

@@ -73,10 +73,11 @@ TEST_F(FrameTest, KindsMapToClassAndPrefixByLowSevenBits) {
     const char* prefix;
     std::uint8_t type;
   } cases[] = {
-      {0, "Custom_", 0},     {2, "BorCPP_4X_", 1},   {3, "MSVC_1X_", 0},
-      {4, "Delphi_1X_", 2},  {9, "MSVC_4X_", 3},     {12, "Delphi_1XG_", 2},
-      {16, "MSJPP_1X_", 3},  {128, "Custom_", 0},    {145, "MSVC_5X_", 3},
-      {256 + 8, "MultiEdit_7X_", 1},
+      {0, "Custom_", 0},    {2, "BorCPP_4X_", 1},
+      {3, "MSVC_1X_", 0},   {4, "Delphi_1X_", 2},
+      {9, "MSVC_4X_", 3},   {12, "Delphi_1XG_", 2},
+      {16, "MSJPP_1X_", 3}, {128, "Custom_", 0},
+      {145, "MSVC_5X_", 3}, {256 + 8, "MultiEdit_7X_", 1},
   };
   for (const auto& c : cases) {
     qrvl::TIDE* d = Create(c.kind);
@@ -127,7 +128,9 @@ TEST_F(FrameTest, CreateBeforeInitNamesTheFileAsNothing) {
   Destroy(d);
 }
 
-TEST_F(FrameTest, DestroyOfNoneAnswersTrue) { EXPECT_EQ(QRVL_DestroyIDE(nullptr), 1); }
+TEST_F(FrameTest, DestroyOfNoneAnswersTrue) {
+  EXPECT_EQ(QRVL_DestroyIDE(nullptr), 1);
+}
 
 TEST_F(FrameTest, ProductMessageIsOwnedAndCaptionedWithoutBeep) {
   QRVL_Init();

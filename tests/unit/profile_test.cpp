@@ -61,8 +61,8 @@ TEST_F(ProfileTest, EmptyDescIsEmptyMissingDescIsTheDefault) {
 
 TEST_F(ProfileTest, ProfileTextsKeep255MacrosKeep1023) {
   const std::string d300(300, 'd'), o300(300, 'o'), long_goto(1500, 'g');
-  Ini("[Editors]\r\nCustom_Desc=" + d300 + "\r\nCustom_Open=" + o300 + "\r\nCustom_Goto=" +
-      long_goto + "\r\nCustom_AppText=" + long_goto + "\r\n");
+  Ini("[Editors]\r\nCustom_Desc=" + d300 + "\r\nCustom_Open=" + o300 +
+      "\r\nCustom_Goto=" + long_goto + "\r\nCustom_AppText=" + long_goto + "\r\n");
   qrvl::TIDE* d = Create(0);
   EXPECT_EQ(std::string(d->GetDescription()), d300.substr(0, 255));
   EXPECT_EQ(std::string(d->GetAppText()), long_goto.substr(0, 255));
@@ -76,12 +76,12 @@ TEST_F(ProfileTest, OpenWithLFNNumberRules) {
     const char* value;
     bool expected;
   } cases[] = {
-      {"1", true},         {"2", true},        {"-1", true},       {"0x10", true},
-      {"0X1f", true},      {"$A", true},       {"  7", true},      {"+3", true},
-      {"-2147483648", true}, {"$FFFFFFFF", true}, {"0", false},    {"0x0", false},
-      {"", false},         {"yes", false},     {"true", false},    {"1a", false},
-      {"-$A", false},      {"2147483648", false}, {"99999999999", false}, {"0x", false},
-      {"$", false},        {"1 2", false},      {"$100000000", false}, {"x1", false},
+      {"1", true},           {"2", true},           {"-1", true},           {"0x10", true},
+      {"0X1f", true},        {"$A", true},          {"  7", true},          {"+3", true},
+      {"-2147483648", true}, {"$FFFFFFFF", true},   {"0", false},           {"0x0", false},
+      {"", false},           {"yes", false},        {"true", false},        {"1a", false},
+      {"-$A", false},        {"2147483648", false}, {"99999999999", false}, {"0x", false},
+      {"$", false},          {"1 2", false},        {"$100000000", false},  {"x1", false},
   };
   for (const auto& c : cases) {
     Ini(std::string("[Editors]\r\nCustom_OpenWithLFN=") + c.value + "\r\n");

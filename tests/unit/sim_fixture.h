@@ -23,8 +23,7 @@ class SimTest : public ::testing::Test {
 
   // A driver through the export, as the host gets it.
   static qrvl::TIDE* Create(int kind, plat::Hwnd owner = nullptr) {
-    return static_cast<qrvl::TIDE*>(
-        reinterpret_cast<qrvl::TBaseIDE*>(QRVL_CreateIDE(kind, owner)));
+    return static_cast<qrvl::TIDE*>(reinterpret_cast<qrvl::TBaseIDE*>(QRVL_CreateIDE(kind, owner)));
   }
   static void Destroy(qrvl::TIDE* d) {
     QRVL_DestroyIDE(reinterpret_cast<QRVL_IDE*>(static_cast<qrvl::TBaseIDE*>(d)));

@@ -39,6 +39,14 @@ class TIDE : public TBaseIDE {
   // The error box: a default beep, then "Error" owned by OwnerWindow.
   static void ShowError(const std::string& Text);
 
+  // Opening a file at a line (ide_open.cpp).
+  std::string BuildOpenText(const std::string& Macro, const char* FileName) const;
+  std::string BuildGotoText(const std::string& Macro, std::int32_t Line) const;
+  static std::string ShortFileName(const char* Path);
+  // Starts a program and waits up to 4000 ms until it is ready for input.
+  static bool StartEditor(const std::string& CommandLine);
+  static std::string LaunchErrorText(std::uint16_t Code);
+
   // The editor profile.
   char* Desc = nullptr;
   char* AppClass = nullptr;

@@ -1,5 +1,7 @@
 #include "frame/kinds.h"
 
+#include "drivers/bc5_ide.h"
+#include "drivers/delphi2_ide.h"
 #include "drivers/generic_ides.h"
 #include "drivers/ide.h"
 
@@ -56,8 +58,12 @@ TIDE* NewDriver(DriverClass c) {
       return new TDelphi1IDE();
     case DriverClass::kTEnumIDE:
       return new TEnumIDE();
+    case DriverClass::kTDelphi2IDE:
+      return new TDelphi2IDE();
+    case DriverClass::kTBC5IDE:
+      return new TBC5IDE();
     default:
-      return nullptr;  // add-in and Hurricane drivers are not built yet
+      return nullptr;  // the Hurricane Editor driver is not built yet
   }
 }
 

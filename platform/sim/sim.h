@@ -71,11 +71,24 @@ void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);  // empty when missing
 bool HasFile(const std::string& path);
 
+// ---- Find files ------------------------------------------------------------------
+// The directory tree that FindFirstFileName searches: entries by their long
+// path, each with the short (8.3) alias of its last component, if any. A
+// search path may give any component by its long name or its alias.
+struct FindFiles {
+  std::map<std::string, std::string, NoCase> entries;  // long path -> short alias
+  std::vector<std::string> searches;                   // every path searched, in order
+};
+FindFiles& findfiles();
+// Adds an entry (a file or a directory) and, without aliases, its missing parents.
+void AddLongName(const std::string& long_path, const std::string& short_alias = "");
+
 // Area resets, called by Reset().
 void ResetUi();
 void ResetFiles();
 void ResetKeyboard();
 void ResetRegistry();
 void ResetProcesses();
+void ResetFindFiles();
 
 }  // namespace sim

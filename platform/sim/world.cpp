@@ -19,6 +19,7 @@ void Reset() {
   ResetKeyboard();
   ResetRegistry();
   ResetProcesses();
+  ResetFindFiles();
 }
 
 }  // namespace sim

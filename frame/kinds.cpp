@@ -3,6 +3,7 @@
 #include "drivers/bc5_ide.h"
 #include "drivers/delphi2_ide.h"
 #include "drivers/generic_ides.h"
+#include "drivers/hedit_ide.h"
 #include "drivers/ide.h"
 
 namespace qrvl {
@@ -62,9 +63,10 @@ TIDE* NewDriver(DriverClass c) {
       return new TDelphi2IDE();
     case DriverClass::kTBC5IDE:
       return new TBC5IDE();
-    default:
-      return nullptr;  // the Hurricane Editor driver is not built yet
+    case DriverClass::kTHEditIDE:
+      return new THEditIDE();
   }
+  return nullptr;
 }
 
 }  // namespace qrvl

@@ -109,6 +109,38 @@ struct JournalEntry {
 };
 std::vector<JournalEntry> KeyboardJournal();
 
+// ---- Registry ----------------------------------------------------------------------
+// Keys are named by their root and path, as in "HKEY_CURRENT_USER\\Software\\Test";
+// names compare without regard to the case of a to z. The four predefined roots
+// 0x80000000..0x80000003 always exist and are never counted as open handles.
+struct RegValue {
+  std::uint32_t type = plat::kRegSz;
+  std::string data;  // the stored bytes, terminator included for strings
+};
+struct RegKey {
+  std::map<std::string, RegValue, NoCase> values;  // "" is the default value
+  std::uint64_t serial = 0;                        // tells a key from a later one of the same name
+};
+struct Registry {
+  std::map<std::string, RegKey, NoCase> keys;  // full name -> key, roots included
+  std::set<std::string, NoCase> deny;          // opening, creating or deleting it: access denied
+  std::set<std::string, NoCase> refuse_write;  // setting or deleting its values: access denied
+  std::set<std::string, NoCase> grow;  // "key|value": grows by 16 bytes before a read with data
+  int open_handles = 0;                // handles open right now
+  std::vector<std::string> log;        // "open|create|flush|close|delete NAME", in order
+};
+Registry& registry();
+// The full name of Path below a predefined root; "" for any other root.
+std::string RegName(plat::Hkey root, const std::string& path);
+// Creates the key (and the keys above it) and stores one value in it.
+void RegPut(plat::Hkey root, const std::string& path, const std::string& name, std::uint32_t type,
+            const std::string& data);
+void RegPutKey(plat::Hkey root, const std::string& path);  // creates the key, no value
+bool RegHasKey(plat::Hkey root, const std::string& path);
+const RegValue* RegGet(plat::Hkey root, const std::string& path, const std::string& name);
+// Full names of every key below Path (not Path itself), in a stable order.
+std::vector<std::string> RegKeysBelow(plat::Hkey root, const std::string& path);
+
 // Area resets, called by Reset().
 void ResetUi();
 void ResetFiles();

@@ -212,6 +212,11 @@ TEST_F(KeysTest, WaitDrainsAfterEveryEventAndOnlyThen) {
   EXPECT_TRUE(sim::keyboard().drains.empty());
 }
 
+TEST_F(KeysTest, NullTextIsTreatedAsEmpty) {
+  EXPECT_FALSE(qrvl::SendKeystrokeMacro(nullptr, true));
+  EXPECT_EQ(JournalText(), "");
+}
+
 TEST_F(KeysTest, NothingSurvivesTheCall) {
   // The first call ends inside a group and in quote mode; the second starts fresh.
   EXPECT_TRUE(qrvl::SendKeystrokeMacro("+(a\"", true));

@@ -19,6 +19,7 @@ constexpr std::size_t kNameBufferSize = 20;  // name and repeat count together
 }  // namespace
 
 bool SendKeystrokeMacro(const char* text, bool wait) {
+  if (!text) return false;  // callers pass "" for no macro; a null must not crash the host
   return MacroCall(text, wait).Run();
 }
 

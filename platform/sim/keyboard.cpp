@@ -40,7 +40,7 @@ struct CharTable {
       code[static_cast<unsigned char>(k.plain)] = k.vk;
       code[static_cast<unsigned char>(k.shifted)] = static_cast<std::uint16_t>(kShift | k.vk);
     }
-    code[' '] = 0x20;
+    code[0x20] = 0x20;  // Space
     // Control characters with keys of their own, and the Ctrl forms of the layout.
     code[0x03] = 0x03;  // Break (Cancel)
     code[0x08] = 0x08;  // Backspace

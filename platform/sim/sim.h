@@ -71,76 +71,6 @@ void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);  // empty when missing
 bool HasFile(const std::string& path);
 
-// ---- Registry ----------------------------------------------------------------------
-// Keys are named by their root and path, as in "HKEY_CURRENT_USER\\Software\\Test";
-// names compare without regard to the case of a to z. The four predefined roots
-// 0x80000000..0x80000003 always exist and are never counted as open handles.
-struct RegValue {
-  std::uint32_t type = plat::kRegSz;
-  std::string data;  // the stored bytes, terminator included for strings
-};
-struct RegKey {
-  std::map<std::string, RegValue, NoCase> values;  // "" is the default value
-  std::uint64_t serial = 0;                        // tells a key from a later one of the same name
-};
-struct Registry {
-  std::map<std::string, RegKey, NoCase> keys;  // full name -> key, roots included
-  std::set<std::string, NoCase> deny;          // opening, creating or deleting it: access denied
-  std::set<std::string, NoCase> refuse_write;  // setting or deleting its values: access denied
-  std::set<std::string, NoCase> grow;  // "key|value": grows by 16 bytes before a read with data
-  int open_handles = 0;                // handles open right now
-  std::vector<std::string> log;        // "open|create|flush|close|delete NAME", in order
-};
-Registry& registry();
-// The full name of Path below a predefined root; "" for any other root.
-std::string RegName(plat::Hkey root, const std::string& path);
-// Creates the key (and the keys above it) and stores one value in it.
-void RegPut(plat::Hkey root, const std::string& path, const std::string& name, std::uint32_t type,
-            const std::string& data);
-void RegPutKey(plat::Hkey root, const std::string& path);  // creates the key, no value
-bool RegHasKey(plat::Hkey root, const std::string& path);
-const RegValue* RegGet(plat::Hkey root, const std::string& path, const std::string& name);
-// Full names of every key below Path (not Path itself), in a stable order.
-std::vector<std::string> RegKeysBelow(plat::Hkey root, const std::string& path);
-
-// ---- Find files ------------------------------------------------------------------
-// The directory tree that FindFirstFileName searches: entries by their long
-// path, each with the short (8.3) alias of its last component, if any. A
-// search path may give any component by its long name or its alias.
-struct FindFiles {
-  std::map<std::string, std::string, NoCase> entries;  // long path -> short alias
-  std::vector<std::string> searches;                   // every path searched, in order
-};
-FindFiles& findfiles();
-// Adds an entry (a file or a directory) and, without aliases, its missing parents.
-void AddLongName(const std::string& long_path, const std::string& short_alias = "");
-
-// ---- Processes --------------------------------------------------------------
-// Programs are scripted by the first item of the command line (quoted or up to
-// the first space or tab), compared without regard to case. A program that is
-// not scripted fails to start with error 2 (file not found).
-struct Program {
-  std::uint32_t start_error = 0;                   // non-zero: CreateProcess fails with it
-  std::uint32_t idle_answer = plat::kWaitObject0;  // what WaitForInputIdle answers
-};
-
-struct Wait {
-  plat::Handle process;
-  std::uint32_t milliseconds;
-};
-
-struct Processes {
-  std::map<std::string, Program, NoCase> programs;
-  std::map<std::string, std::string, NoCase> short_names;  // GetShortPathName: long -> short
-  std::uint32_t last_error = 0;                            // answered by GetLastError
-  std::vector<std::string> started;                        // command lines that started
-  std::vector<std::string> failed;                         // command lines that did not
-  std::vector<Wait> waits;
-  std::set<plat::Handle> open_handles;  // process and thread handles not yet closed
-  std::vector<plat::Handle> closed;     // handles closed, in order
-};
-Processes& processes();
-
 // ---- Keyboard -------------------------------------------------------------------
 // A US keyboard layout, answered the way Windows answers for it, and the calling
 // thread's keyboard-state table. Every injected event, every drain of the thread's
@@ -178,6 +108,76 @@ struct JournalEntry {
   std::size_t index;  // into keyboard().events, keyboard().state_writes or ui().boxes
 };
 std::vector<JournalEntry> KeyboardJournal();
+
+// ---- Registry ----------------------------------------------------------------------
+// Keys are named by their root and path, as in "HKEY_CURRENT_USER\\Software\\Test";
+// names compare without regard to the case of a to z. The four predefined roots
+// 0x80000000..0x80000003 always exist and are never counted as open handles.
+struct RegValue {
+  std::uint32_t type = plat::kRegSz;
+  std::string data;  // the stored bytes, terminator included for strings
+};
+struct RegKey {
+  std::map<std::string, RegValue, NoCase> values;  // "" is the default value
+  std::uint64_t serial = 0;                        // tells a key from a later one of the same name
+};
+struct Registry {
+  std::map<std::string, RegKey, NoCase> keys;  // full name -> key, roots included
+  std::set<std::string, NoCase> deny;          // opening, creating or deleting it: access denied
+  std::set<std::string, NoCase> refuse_write;  // setting or deleting its values: access denied
+  std::set<std::string, NoCase> grow;  // "key|value": grows by 16 bytes before a read with data
+  int open_handles = 0;                // handles open right now
+  std::vector<std::string> log;        // "open|create|flush|close|delete NAME", in order
+};
+Registry& registry();
+// The full name of Path below a predefined root; "" for any other root.
+std::string RegName(plat::Hkey root, const std::string& path);
+// Creates the key (and the keys above it) and stores one value in it.
+void RegPut(plat::Hkey root, const std::string& path, const std::string& name, std::uint32_t type,
+            const std::string& data);
+void RegPutKey(plat::Hkey root, const std::string& path);  // creates the key, no value
+bool RegHasKey(plat::Hkey root, const std::string& path);
+const RegValue* RegGet(plat::Hkey root, const std::string& path, const std::string& name);
+// Full names of every key below Path (not Path itself), in a stable order.
+std::vector<std::string> RegKeysBelow(plat::Hkey root, const std::string& path);
+
+// ---- Processes --------------------------------------------------------------
+// Programs are scripted by the first item of the command line (quoted or up to
+// the first space or tab), compared without regard to case. A program that is
+// not scripted fails to start with error 2 (file not found).
+struct Program {
+  std::uint32_t start_error = 0;                   // non-zero: CreateProcess fails with it
+  std::uint32_t idle_answer = plat::kWaitObject0;  // what WaitForInputIdle answers
+};
+
+struct Wait {
+  plat::Handle process;
+  std::uint32_t milliseconds;
+};
+
+struct Processes {
+  std::map<std::string, Program, NoCase> programs;
+  std::map<std::string, std::string, NoCase> short_names;  // GetShortPathName: long -> short
+  std::uint32_t last_error = 0;                            // answered by GetLastError
+  std::vector<std::string> started;                        // command lines that started
+  std::vector<std::string> failed;                         // command lines that did not
+  std::vector<Wait> waits;
+  std::set<plat::Handle> open_handles;  // process and thread handles not yet closed
+  std::vector<plat::Handle> closed;     // handles closed, in order
+};
+Processes& processes();
+
+// ---- Find files ------------------------------------------------------------------
+// The directory tree that FindFirstFileName searches: entries by their long
+// path, each with the short (8.3) alias of its last component, if any. A
+// search path may give any component by its long name or its alias.
+struct FindFiles {
+  std::map<std::string, std::string, NoCase> entries;  // long path -> short alias
+  std::vector<std::string> searches;                   // every path searched, in order
+};
+FindFiles& findfiles();
+// Adds an entry (a file or a directory) and, without aliases, its missing parents.
+void AddLongName(const std::string& long_path, const std::string& short_alias = "");
 
 // Area resets, called by Reset().
 void ResetUi();

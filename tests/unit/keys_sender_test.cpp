@@ -107,7 +107,7 @@ TEST_F(KeysTest, MistakesShowBoxesAndSendingGoesOn) {
       {"{ 2}", "[Invalid Key Name]", true},
       {"+{FOO}a", "16d [Invalid Key Name] 65d 65u 16u", true},
       {"a\xe9z", "65d 65u [Invalid KeyName] 90d 90u", true},
-      {"+\xe9" "a", "16d [Invalid KeyName] 65d 65u 16u", true},  // Shift applies to the next key
+      {"+\xe9q", "16d [Invalid KeyName] 81d 81u 16u", true},  // Shift applies to the next key
       {"\"\xe9\"", "[Invalid KeyName]", true},
       {"ab{LEFT", "65d 65u 66d 66u [No Close]", false},
       {"+{LEFT}x{", "16d 37D 37U 16u 88d 88u [No Close]", false},
@@ -210,6 +210,11 @@ TEST_F(KeysTest, WaitDrainsAfterEveryEventAndOnlyThen) {
   EXPECT_TRUE(qrvl::SendKeystrokeMacro(macro, false));
   EXPECT_EQ(sim::keyboard().events, waited);
   EXPECT_TRUE(sim::keyboard().drains.empty());
+}
+
+TEST_F(KeysTest, NullTextIsTreatedAsEmpty) {
+  EXPECT_FALSE(qrvl::SendKeystrokeMacro(nullptr, true));
+  EXPECT_EQ(JournalText(), "");
 }
 
 TEST_F(KeysTest, NothingSurvivesTheCall) {

@@ -6,6 +6,7 @@
 #include "drivers/ide.h"
 #include "frame/host_error.h"
 #include "frame/text.h"
+#include "keys/sender.h"
 
 namespace qrvl {
 
@@ -26,16 +27,42 @@ std::string ReplaceMarker(const std::string& Macro, const std::string& Marker,
 }
 }  // namespace
 
-// The typed steps wait for the keystroke sender; until then they answer false.
-bool TIDE::SyncIDE(const char*, std::int32_t, std::int32_t, std::int32_t) {
-  return false;
+bool TIDE::SyncIDE(const char* FileName, std::int32_t Line, std::int32_t SyncArg1,
+                   std::int32_t SyncArg2) {
+  return AtBoundary(false, [&] {
+    // Through the object, so that a derived driver's own steps run.
+    if (!OpenFile(FileName)) return false;
+    if (!GotoLine(Line)) return false;
+    return SyncFinish(SyncArg1, SyncArg2);
+  });
 }
-bool TIDE::OpenFile(const char*) {
-  return false;
+
+bool TIDE::OpenFile(const char* FileName) {
+  return AtBoundary(false, [&] {
+    if (!FileName || !*FileName) return true;
+    const std::string text = BuildOpenText(OpenMacro, FileName);
+    if (text.empty()) return true;  // no marker: nothing to open with
+    if (!SendKeystrokeMacro(text.c_str(), true)) {
+      ShowError("Error Opening file.");
+      return false;
+    }
+    return true;
+  });
 }
-bool TIDE::GotoLine(std::int32_t) {
-  return false;
+
+bool TIDE::GotoLine(std::int32_t Line) {
+  return AtBoundary(false, [&] {
+    if (Line <= 0 || GotoMacro.empty()) return true;
+    // Without its marker the text is empty, which the sender refuses: an error.
+    const std::string text = BuildGotoText(GotoMacro, Line);
+    if (!SendKeystrokeMacro(text.c_str(), true)) {
+      ShowError("Error going to line number.");
+      return false;
+    }
+    return true;
+  });
 }
+
 bool TIDE::SyncFinish(std::int32_t, std::int32_t) {
   return true;
 }

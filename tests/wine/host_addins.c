@@ -309,6 +309,22 @@ static void test_hedit(qrvl_dll* dll) {
   CHECK_STR(qrvl_boxes[0].text, "Start The Hurricane Editor and try again.");
   CHECK_STR(qrvl_boxes[0].caption, "Quarvel");
   CHECK(qrvl_boxes[0].owner == owner);
+  CHECK(FindWindowA(EDITOR_CLASS, NULL) == NULL);
+
+  /* A registered program that does not exist: the launch error, nothing posted. */
+  {
+    char missing[MAX_PATH], expected[MAX_PATH + 128];
+    qrvl_host_dir(missing);
+    strcat(missing, "no_such_hedit.exe");
+    write_default(HKEY_LOCAL_MACHINE, APP_PATHS "HEDIT.EXE", missing);
+    qrvl_catch_boxes();
+    CHECK_INT(CALL(ide, RestoreIDE, NULL), 0);
+    CHECK_INT(qrvl_box_count, 1);
+    snprintf(expected, sizeof expected, "Error Starting Editor: %s.\rPath was not found to EXE.",
+             missing);
+    CHECK_STR(qrvl_boxes[0].text, expected);
+    CHECK_STR(qrvl_boxes[0].caption, "Error");
+  }
 
   /* Not running: SyncIDE shows the error box and starts nothing, even when registered. */
   write_default(HKEY_LOCAL_MACHINE, APP_PATHS "HEDIT.EXE", fixture);

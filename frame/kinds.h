@@ -19,6 +19,7 @@ enum class DriverClass {
 
 struct EditorKind {
   DriverClass driver_class;
+  const char* class_name;  // the driver class's name, for people
   const char* key_prefix;
   const char* editor;  // the editor that the prefix names
 };
@@ -26,9 +27,7 @@ struct EditorKind {
 constexpr int kEditorKindCount = 18;
 extern const EditorKind kEditorKinds[kEditorKindCount];
 
-const char* DriverClassName(DriverClass c);
-
-// A new driver object of the class, all fields empty; null for a class that
+// A new driver object of the class (frame/kinds.cpp), all fields empty; null for a class that
 // this build does not provide.
 TIDE* NewDriver(DriverClass c);
 

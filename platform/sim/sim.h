@@ -71,6 +71,44 @@ void WriteFile(const std::string& path, const std::string& bytes);
 std::string ReadFile(const std::string& path);  // empty when missing
 bool HasFile(const std::string& path);
 
+// ---- Keyboard -------------------------------------------------------------------
+// A US keyboard layout, answered the way Windows answers for it, and the calling
+// thread's keyboard-state table. Every injected event, every drain of the thread's
+// keyboard messages and every write of the state table is recorded in order; the
+// *_before counters place each record among the others and among ui().boxes.
+struct KeyEvent {
+  std::uint8_t vk;
+  std::uint8_t scan;
+  std::uint32_t flags;  // 0 down, 2 up, 1 and 3 the same for an extended key
+  std::uintptr_t extra;
+  std::size_t boxes_before;  // message boxes shown before this event
+  bool operator==(const KeyEvent& o) const {
+    return vk == o.vk && scan == o.scan && flags == o.flags && extra == o.extra;
+  }
+};
+
+struct StateWrite {
+  std::uint8_t table[256];
+  std::size_t events_before;
+  std::size_t boxes_before;
+};
+
+struct Keyboard {
+  std::uint8_t state[256] = {};    // bit 0x01 toggled (Num Lock: entry 144), 0x80 down
+  bool refuse_state_read = false;  // GetKeyboardState fails
+  std::vector<KeyEvent> events;
+  std::vector<std::size_t> drains;  // for each drain: the number of events before it
+  std::vector<StateWrite> state_writes;
+};
+Keyboard& keyboard();
+
+// Key events, state-table writes and message boxes in the order they happened.
+struct JournalEntry {
+  enum Kind { kKey, kStateWrite, kBox } kind;
+  std::size_t index;  // into keyboard().events, keyboard().state_writes or ui().boxes
+};
+std::vector<JournalEntry> KeyboardJournal();
+
 // ---- Registry ----------------------------------------------------------------------
 // Keys are named by their root and path, as in "HKEY_CURRENT_USER\\Software\\Test";
 // names compare without regard to the case of a to z. The four predefined roots

@@ -16,6 +16,16 @@ static int fail(notepad* np, const char* why) {
   return 1;
 }
 
+/* Shows the profile's macros, read from EDITORS.INI beside the library. */
+static void print_macros(HMODULE dll) {
+  char ini[MAX_PATH], open[256], go[256];
+  GetModuleFileNameA(dll, ini, MAX_PATH);
+  strcpy(strrchr(ini, '\\') + 1, "EDITORS.INI");
+  GetPrivateProfileStringA("Editors", "Custom_Open", "", open, sizeof open, ini);
+  GetPrivateProfileStringA("Editors", "Custom_Goto", "", go, sizeof go, ini);
+  printf("  %s: Open macro %s, Goto macro %s\n", ini, open, go);
+}
+
 /* Opens file at line in Notepad through the library; saves the screen to picture. */
 int demo_notepad(HMODULE dll, const char* file, int line, int pace, const char* picture) {
   QRVL_Init_t init = (QRVL_Init_t)(void*)GetProcAddress(dll, MAKEINTRESOURCEA(9));
@@ -42,15 +52,18 @@ int demo_notepad(HMODULE dll, const char* file, int line, int pace, const char* 
   if (!ide || !CALL(ide, GetAppClass)) return fail(&np, "no kind 0 driver from EDITORS.INI");
   printf("  kind 0 driver: \"%s\", window class \"%s\"\n", CALL(ide, GetDescription),
          CALL(ide, GetAppClass));
+  print_macros(dll);
 
   if (pace) {
     if (!np_pace_start(np.main)) return fail(&np, "cannot install the low-level keyboard hook");
     printf(
-        "  pacing injected keys: a low-level keyboard hook of this host holds each key until\n"
-        "  Notepad has handled the one before, because Wine's Notepad shows its Go To Line\n"
-        "  dialog only once its queue is empty and unpaced digits would land in the document\n");
+        "  pacing injected keys: a low-level keyboard hook of this host holds each key\n"
+        "  until Notepad has handled the one before. Wine's Notepad reads keys typed\n"
+        "  ahead before its dialogs are ready, so unpaced, the Goto macro's keys miss its\n"
+        "  Go To Line dialog and the caret stays on line 1 (the library itself never\n"
+        "  waits for the editor)\n");
   } else {
-    printf("  not pacing injected keys (--no-pace): expect the line number in the document\n");
+    printf("  not pacing injected keys (--no-pace): expect the caret to miss the line\n");
   }
   answer = CALL(ide, SyncIDE, file, line, 0, 0);
   np_pace_stop();

@@ -141,6 +141,32 @@ const RegValue* RegGet(plat::Hkey root, const std::string& path, const std::stri
 // Full names of every key below Path (not Path itself), in a stable order.
 std::vector<std::string> RegKeysBelow(plat::Hkey root, const std::string& path);
 
+// ---- Processes --------------------------------------------------------------
+// Programs are scripted by the first item of the command line (quoted or up to
+// the first space or tab), compared without regard to case. A program that is
+// not scripted fails to start with error 2 (file not found).
+struct Program {
+  std::uint32_t start_error = 0;                   // non-zero: CreateProcess fails with it
+  std::uint32_t idle_answer = plat::kWaitObject0;  // what WaitForInputIdle answers
+};
+
+struct Wait {
+  plat::Handle process;
+  std::uint32_t milliseconds;
+};
+
+struct Processes {
+  std::map<std::string, Program, NoCase> programs;
+  std::map<std::string, std::string, NoCase> short_names;  // GetShortPathName: long -> short
+  std::uint32_t last_error = 0;                            // answered by GetLastError
+  std::vector<std::string> started;                        // command lines that started
+  std::vector<std::string> failed;                         // command lines that did not
+  std::vector<Wait> waits;
+  std::set<plat::Handle> open_handles;  // process and thread handles not yet closed
+  std::vector<plat::Handle> closed;     // handles closed, in order
+};
+Processes& processes();
+
 // Area resets, called by Reset().
 void ResetUi();
 void ResetFiles();

@@ -31,9 +31,11 @@
 //   end
 //
 // Strings: printable ASCII (32 to 126) in quotes, every other code as #n;
-// wide strings by UTF-16 unit, UTF-8 strings decoded to UTF-16 units (a
-// malformed byte as #65533), ANSI strings by byte. Floats that are not finite
-// come out as INF, -INF and NAN.
+// ANSI strings by byte, wide strings by UTF-16 unit, UTF-8 strings decoded to
+// UTF-16 units (a malformed sequence as #65533). A list item that is a long
+// string starts on the item's own line, its further parts one level deeper.
+// Floats that are not finite come out as INF, -INF and NAN. An object's
+// child position follows the class as " [n]"; an item index follows "item".
 //
 // The conversion runs on an explicit stack of open constructs, so no file can
 // drive the recursion of this code; nesting beyond kMaxNesting fails.

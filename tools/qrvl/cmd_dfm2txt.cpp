@@ -4,10 +4,8 @@
 
 #include "command.h"
 
-#ifdef QRVL_TOOL_WINDOWS
-#include <windows.h>
-
-#include "include/qrvide32.h"
+#ifdef _WIN32
+#include "library.h"
 #else
 #include "forms/form_file.h"
 #include "platform/sim/sim.h"
@@ -20,32 +18,18 @@ int Run(const std::vector<std::string>& args);
 const Command kCommand("dfm2txt", "qrvl dfm2txt IN OUT",
                        "convert the binary form file IN to its text form in OUT", Run);
 
-#ifdef QRVL_TOOL_WINDOWS
+#ifdef _WIN32
 // The export of the QRVIDE32.DLL beside this program, which takes short strings.
 bool Convert(const std::string& in, const std::string& out, std::string* reason) {
   if (in.size() > 255 || out.size() > 255) {
     *reason = "file names are limited to 255 characters";
     return false;
   }
-  char path[MAX_PATH];
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string dll(path);
-  dll.erase(dll.find_last_of('\\') + 1);
-  dll += "QRVIDE32.DLL";
-  HMODULE module = LoadLibraryA(dll.c_str());
-  if (!module) {
-    *reason = "cannot load " + dll;
-    return false;
-  }
-  auto convert = reinterpret_cast<D2DFMtoText_t>(
-      reinterpret_cast<void*>(GetProcAddress(module, MAKEINTRESOURCEA(1))));
-  unsigned char in_ss[256], out_ss[256];
-  in_ss[0] = static_cast<unsigned char>(in.size());
-  in.copy(reinterpret_cast<char*>(in_ss + 1), in.size());
-  out_ss[0] = static_cast<unsigned char>(out.size());
-  out.copy(reinterpret_cast<char*>(out_ss + 1), out.size());
-  const bool done = convert && convert(in_ss, out_ss) == 1;
-  FreeLibrary(module);
+  const Library* lib = OpenLibrary(reason);
+  if (!lib) return false;
+  const std::string in_ss = ShortString(in), out_ss = ShortString(out);
+  const bool done = lib->D2DFMtoText(reinterpret_cast<const unsigned char*>(in_ss.data()),
+                                     reinterpret_cast<const unsigned char*>(out_ss.data())) == 1;
   if (!done) *reason = "the conversion failed (missing input, unwritable output or malformed form)";
   return done;
 }

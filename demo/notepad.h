@@ -33,32 +33,21 @@ static int np_round_trip(HWND window) {
   return SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_NORMAL, 2000, &ignored) != 0;
 }
 
+/* A visible top-level window of Notepad's process with the given class: its
+ * main window ("Notepad") or a dialog ("#32770": Open, Go To Line, a message box). */
 typedef struct {
   DWORD pid;
+  const char* cls;
   HWND found;
 } np_search;
 
-static BOOL CALLBACK np_find_main(HWND window, LPARAM param) {
+static BOOL CALLBACK np_find(HWND window, LPARAM param) {
   np_search* s = (np_search*)param;
   DWORD pid = 0;
   char cls[64] = "";
   GetWindowThreadProcessId(window, &pid);
   GetClassNameA(window, cls, sizeof cls);
-  if (pid == s->pid && strcmp(cls, "Notepad") == 0 && IsWindowVisible(window)) {
-    s->found = window;
-    return FALSE;
-  }
-  return TRUE;
-}
-
-/* A visible dialog of Notepad's process (the Open, Go To Line or a message box). */
-static BOOL CALLBACK np_find_dialog(HWND window, LPARAM param) {
-  np_search* s = (np_search*)param;
-  DWORD pid = 0;
-  char cls[64] = "";
-  GetWindowThreadProcessId(window, &pid);
-  GetClassNameA(window, cls, sizeof cls);
-  if (pid == s->pid && strcmp(cls, "#32770") == 0 && IsWindowVisible(window)) {
+  if (pid == s->pid && strcmp(cls, s->cls) == 0 && IsWindowVisible(window)) {
     s->found = window;
     return FALSE;
   }
@@ -66,8 +55,8 @@ static BOOL CALLBACK np_find_dialog(HWND window, LPARAM param) {
 }
 
 static HWND np_dialog(const notepad* np) {
-  np_search s = {np->process.dwProcessId, NULL};
-  EnumWindows(np_find_dialog, (LPARAM)&s);
+  np_search s = {np->process.dwProcessId, "#32770", NULL};
+  EnumWindows(np_find, (LPARAM)&s);
   return s.found;
 }
 
@@ -87,9 +76,10 @@ static int np_start(notepad* np, char* why, size_t size) {
   }
   WaitForInputIdle(np->process.hProcess, 10000);
   s.pid = np->process.dwProcessId;
+  s.cls = "Notepad";
   s.found = NULL;
   for (tries = 0; tries < 100 && !s.found; tries++) {
-    EnumWindows(np_find_main, (LPARAM)&s);
+    EnumWindows(np_find, (LPARAM)&s);
     if (!s.found) Sleep(50);
   }
   np->main = s.found;

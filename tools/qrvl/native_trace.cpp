@@ -1,6 +1,5 @@
 // qrvl trace: dry-run of a keystroke macro on the simulated US keyboard, printing
 // every key event, Num Lock write and message box in the order they happen.
-#ifndef QRVL_TOOL_WINDOWS
 
 #include <cstdio>
 #include <string>
@@ -62,4 +61,3 @@ int Trace(const std::vector<std::string>& args) {
 }  // namespace
 }  // namespace qrvl_tool
 
-#endif  // QRVL_TOOL_WINDOWS

@@ -27,8 +27,7 @@ struct EditorKind {
 constexpr int kEditorKindCount = 18;
 extern const EditorKind kEditorKinds[kEditorKindCount];
 
-// A new driver object of the class (frame/kinds.cpp), all fields empty; null for a class that
-// this build does not provide.
+// A new driver object of the class (frame/kinds.cpp), all fields empty.
 TIDE* NewDriver(DriverClass c);
 
 }  // namespace qrvl

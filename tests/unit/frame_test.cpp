@@ -1,6 +1,5 @@
 // Library start-up and the editor factory.
 #include <cstring>
-#include <memory>
 
 #include "frame/kinds.h"
 #include "sim_fixture.h"
@@ -104,8 +103,6 @@ TEST_F(FrameTest, MissingSettingsFileShowsOneBoxPerDriverAndStillYieldsIt) {
   QRVL_Init();
   const auto owner = sim::AddWindow("Host", "Host");
   for (int kind = 0; kind < 18; ++kind) {
-    std::unique_ptr<qrvl::TIDE> probe(qrvl::NewDriver(qrvl::kEditorKinds[kind].driver_class));
-    if (!probe) continue;  // a driver class this build does not have
     sim::ui().boxes.clear();
     qrvl::TIDE* d = Create(kind, owner);
     ASSERT_NE(d, nullptr) << kind;

@@ -101,22 +101,32 @@ void TInstallLog::Append(const std::string& entry) {
   CloseOnExit guard{LogFile};
   const std::int64_t size = plat::FileSize(LogFile);
   if (size < 0) throw HostError(error);
+  // The last 128 bytes, and the two before them to see whether the kept text
+  // ends its last line.
   const std::int64_t start = std::max<std::int64_t>(0, size - kTail);
-  std::string tail(static_cast<std::size_t>(size - start), '\0');
-  if (!plat::FileSeek(LogFile, start)) throw HostError(error);
+  const std::int64_t from = std::max<std::int64_t>(0, start - 2);
+  std::string tail(static_cast<std::size_t>(size - from), '\0');
+  if (!plat::FileSeek(LogFile, from)) throw HostError(error);
   for (std::size_t got = 0; got < tail.size();) {
     const std::int32_t n =
         plat::FileRead(LogFile, &tail[got], static_cast<std::uint32_t>(tail.size() - got));
     if (n <= 0) throw HostError(error);
     got += static_cast<std::size_t>(n);
   }
-  const std::size_t cut = tail.find(kCtrlZ);
+  const std::size_t cut = tail.find(kCtrlZ, static_cast<std::size_t>(start - from));
+  const std::size_t kept = cut == std::string::npos ? tail.size() : cut;
   if (cut == std::string::npos) {
     if (!plat::FileSeek(LogFile, size)) throw HostError(error);
-  } else if (!plat::FileSeek(LogFile, start + static_cast<std::int64_t>(cut)) ||
+  } else if (!plat::FileSeek(LogFile, from + static_cast<std::int64_t>(cut)) ||
              !plat::FileTruncate(LogFile)) {
     throw HostError(error);
   }
+  // A last line without its line end would swallow the entry's first line, so
+  // that the entry is never found again: end that line first.
+  const bool line_open = from + static_cast<std::int64_t>(kept) > 0 &&
+                         tail[kept - 1] != '\r' &&
+                         !(tail[kept - 1] == '\n' && kept >= 2 && tail[kept - 2] == '\r');
+  if (line_open && !plat::FileWrite(LogFile, "\r\n", 2)) throw HostError(error);
   if (!plat::FileWrite(LogFile, entry.data(), static_cast<std::uint32_t>(entry.size())))
     throw HostError(error);
   const bool closed = plat::FileClose(LogFile);

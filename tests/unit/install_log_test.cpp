@@ -163,7 +163,7 @@ TEST_F(InstallLogTest, CtrlZInTheLast128BytesIsCutBeforeAppending) {
       {"only byte", "\x1A", ""},
       {"128th from the end", "old\r\n\x1A" + std::string(127, 't'), "old\r\n"},
       {"129th from the end", "old\r\n\x1A" + std::string(128, 't'),
-       "old\r\n\x1A" + std::string(128, 't')},
+       "old\r\n\x1A" + std::string(128, 't') + "\r\n"},  // the open last line is ended
       {"earlier, not cut", early, early},
   };
   for (const auto& c : cases) {
@@ -174,6 +174,28 @@ TEST_F(InstallLogTest, CtrlZInTheLast128BytesIsCutBeforeAppending) {
   // Behind an early Ctrl-Z the entry stays hidden from the search: it is appended again.
   EXPECT_EQ(Add(kHkcu, "K", "N", "v"), 1);
   EXPECT_EQ(Log(), early + entry + entry);
+}
+
+TEST_F(InstallLogTest, ALastLineWithoutItsEndIsEndedBeforeTheEntry) {
+  const std::string entry = KeyEntry("K", "v", "N", "1");
+  const struct {
+    const char* what;
+    std::string log;
+    std::string before_entry;
+  } cases[] = {
+      {"no line end", "foreign line", "foreign line\r\n"},
+      {"lone LF, part of the line", "foreign\n", "foreign\n\r\n"},
+      {"CR ends the line", "foreign\r", "foreign\r"},
+      {"CR LF", "foreign\r\n", "foreign\r\n"},
+      {"cut by Ctrl-Z after an open line", "foreign\x1A", "foreign\r\n"},
+  };
+  for (const auto& c : cases) {
+    sim::WriteFile(kLog, c.log);
+    EXPECT_EQ(Add(kHkcu, "K", "N", "v"), 1) << c.what;
+    EXPECT_EQ(Log(), c.before_entry + entry) << c.what;
+    EXPECT_EQ(Add(kHkcu, "K", "N", "v"), 1) << c.what;
+    EXPECT_EQ(Log(), c.before_entry + entry) << c.what << ": the entry was not found again";
+  }
 }
 
 TEST_F(InstallLogTest, TextsThatWouldBreakLinesAreNotLogged) {

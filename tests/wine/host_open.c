@@ -9,27 +9,8 @@ static qrvl_dll dll;
 static char ini[MAX_PATH];
 static HWND main_window, edit;
 
-static LRESULT CALLBACK host_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  /* Focus given back to the window (after a message box) goes on to the edit. */
-  if (message == WM_SETFOCUS && edit) {
-    SetFocus(edit);
-    return 0;
-  }
-  return DefWindowProcA(window, message, wparam, lparam);
-}
-
 static int make_windows(void) {
-  WNDCLASSA wc;
-  memset(&wc, 0, sizeof wc);
-  wc.lpfnWndProc = host_proc;
-  wc.hInstance = GetModuleHandleA(NULL);
-  wc.lpszClassName = "QrvlOpenHost";
-  wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
-  RegisterClassA(&wc);
-  main_window = CreateWindowExA(0, "QrvlOpenHost", "open host", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                20, 20, 600, 200, NULL, NULL, wc.hInstance, NULL);
-  edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | ES_AUTOHSCROLL, 10, 10,
-                         560, 24, main_window, NULL, wc.hInstance, NULL);
+  main_window = qrvl_edit_window("QrvlOpenHost", "open host", ES_AUTOHSCROLL, &edit);
   SetForegroundWindow(main_window);
   SetFocus(edit);
   return main_window && edit && GetForegroundWindow() == main_window;

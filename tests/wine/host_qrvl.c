@@ -68,27 +68,6 @@ static int stage(void) {
       -1);
 }
 
-static LRESULT CALLBACK target_proc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
-  if (message == WM_SETFOCUS && target_edit) {
-    SetFocus(target_edit);
-    return 0;
-  }
-  return DefWindowProcA(window, message, wparam, lparam);
-}
-
-static void make_target(void) {
-  WNDCLASSA wc;
-  memset(&wc, 0, sizeof wc);
-  wc.lpfnWndProc = target_proc;
-  wc.hInstance = GetModuleHandleA(NULL);
-  wc.lpszClassName = "QrvlToolTarget";
-  RegisterClassA(&wc);
-  target = CreateWindowExA(0, "QrvlToolTarget", "qrvl target", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20,
-                           20, 500, 200, NULL, NULL, wc.hInstance, NULL);
-  target_edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 5, 5, 480, 150,
-                                target, NULL, wc.hInstance, NULL);
-}
-
 int main(void) {
   char out[4096], text[512];
   HWND decoy;
@@ -115,7 +94,7 @@ int main(void) {
 
   /* open: the target is behind another window; qrvl brings it forward and the
    * driver types the Open and Goto macros into it. */
-  make_target();
+  target = qrvl_edit_window("QrvlToolTarget", "qrvl target", ES_MULTILINE, &target_edit);
   decoy = qrvl_host_window("decoy");
   ShowWindow(decoy, SW_SHOW);
   SetForegroundWindow(decoy);

@@ -201,4 +201,35 @@ static HWND qrvl_host_window(const char* title) {
                          GetModuleHandleA(NULL), NULL);
 }
 
+/* ---- A window to type into --------------------------------------------------- */
+static LRESULT CALLBACK qrvl_edit_window_proc(HWND window, UINT message, WPARAM wparam,
+                                              LPARAM lparam) {
+  /* Focus given back to the window (after a message box) goes on to its edit. */
+  HWND edit = (HWND)GetWindowLongPtrA(window, GWLP_USERDATA);
+  if (message == WM_SETFOCUS && edit) {
+    SetFocus(edit);
+    return 0;
+  }
+  return DefWindowProcA(window, message, wparam, lparam);
+}
+
+/* A visible top-level window of the class `cls` (registered here) with an EDIT
+ * child of the given extra style filling it; answers the window, *edit the child. */
+static HWND qrvl_edit_window(const char* cls, const char* title, DWORD edit_style, HWND* edit) {
+  WNDCLASSA wc;
+  HWND window;
+  memset(&wc, 0, sizeof wc);
+  wc.lpfnWndProc = qrvl_edit_window_proc;
+  wc.hInstance = GetModuleHandleA(NULL);
+  wc.lpszClassName = cls;
+  wc.hbrBackground = (HBRUSH)(COLOR_WINDOW + 1);
+  RegisterClassA(&wc);
+  window = CreateWindowExA(0, cls, title, WS_OVERLAPPEDWINDOW | WS_VISIBLE, 20, 20, 600, 200, NULL,
+                           NULL, wc.hInstance, NULL);
+  *edit = CreateWindowExA(0, "EDIT", "", WS_CHILD | WS_VISIBLE | WS_BORDER | edit_style, 10, 10,
+                          560, 140, window, NULL, wc.hInstance, NULL);
+  SetWindowLongPtrA(window, GWLP_USERDATA, (LONG_PTR)*edit);
+  return window;
+}
+
 #endif /* QRVL_HOST_UTIL_H */

@@ -7,14 +7,20 @@ std::string DirectoryPart(const std::string& path) {
   return cut == std::string::npos ? std::string() : path.substr(0, cut + 1);
 }
 
+static char UpperChar(char c) {
+  return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
 std::string UpperAZ(std::string text) {
-  for (char& c : text)
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  for (char& c : text) c = UpperChar(c);
   return text;
 }
 
 bool EqualsIgnoreCaseAZ(const std::string& a, const std::string& b) {
-  return a.size() == b.size() && UpperAZ(a) == UpperAZ(b);
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (UpperChar(a[i]) != UpperChar(b[i])) return false;
+  return true;
 }
 
 static int HexDigit(char c) {

@@ -1,6 +1,6 @@
 #include "drivers/bc5_ide.h"
 
-#include "drivers/short_string.h"
+#include "frame/short_string.h"
 #include "frame/globals.h"
 #include "frame/host_error.h"
 #include "frame/text.h"

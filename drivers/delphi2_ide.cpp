@@ -1,6 +1,6 @@
 #include "drivers/delphi2_ide.h"
 
-#include "drivers/short_string.h"
+#include "frame/short_string.h"
 #include "frame/globals.h"
 #include "frame/host_error.h"
 #include "frame/text.h"
@@ -74,7 +74,7 @@ bool TDelphi2IDE::SyncIDE(const char*, std::int32_t, std::int32_t, std::int32_t)
       plat::PostMessage(window, globals().OpenFileMessage, 0, 0);
       return true;
     }
-    ShowError(std::string("The Quarvel extension for ") + (Desc ? Desc : "") +
+    ShowError("The Quarvel extension for " + TextOf(Desc) +
               " has not been installed.\rInstall the extension and try again.");
     return false;  // the hit did not reach the extension
   });

@@ -1,6 +1,6 @@
 #include "drivers/hedit_ide.h"
 
-#include "drivers/short_string.h"
+#include "frame/short_string.h"
 #include "frame/globals.h"
 #include "frame/host_error.h"
 #include "frame/text.h"
@@ -47,7 +47,7 @@ bool THEditIDE::RestoreIDE(plat::Hwnd Window) {
       plat::PostMessage(Window, globals().RestoreMessage, 0, 0);
       return true;
     }
-    ShowError("Error Starting " + Description() + ".\rCould not find window after initializing.");
+    ShowError("Error Starting " + TextOf(Desc) + ".\rCould not find window after initializing.");
     return false;
   });
 }
@@ -60,7 +60,7 @@ bool THEditIDE::SyncIDE(const char*, std::int32_t, std::int32_t, std::int32_t) {
       plat::PostMessage(window, globals().OpenFileMessage, 0, 0);
       return true;
     }
-    ShowError("Error opening file in " + Description() +
+    ShowError("Error opening file in " + TextOf(Desc) +
               ".\rCould not find window during call to OpenFile.");
     return false;
   });

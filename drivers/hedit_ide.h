@@ -28,7 +28,6 @@ class THEditIDE : public TIDE {
   // no class (a failed Load), rather than whatever window a null search
   // matches.
   plat::Hwnd FindEditorWindow() const;
-  std::string Description() const { return Desc ? Desc : ""; }
 };
 
 }  // namespace qrvl

@@ -87,11 +87,10 @@ void TIDE::SaveProfile() {
     if (!plat::WritePrivateProfileString(kSection, key.c_str(), value.c_str(), path.c_str()))
       throw HostError("Unable to write to " + path);
   };
-  auto text = [](const char* t) { return std::string(t ? t : ""); };
-  write("AppClass", text(AppClass));
-  write("AppText", text(AppText));
-  write("EditClass", text(EditClass));
-  write("Desc", text(Desc));
+  write("AppClass", TextOf(AppClass));
+  write("AppText", TextOf(AppText));
+  write("EditClass", TextOf(EditClass));
+  write("Desc", TextOf(Desc));
   write("OpenWithLFN", OpenWithLFN ? "1" : "0");
   write("Open", OpenMacro);
   write("Goto", GotoMacro);

@@ -38,6 +38,8 @@ class TIDE : public TBaseIDE {
 
   // The error box: a default beep, then "Error" owned by OwnerWindow.
   static void ShowError(const std::string& Text);
+  // A profile text as a counted text; an absent one (failed Load) is empty.
+  static std::string TextOf(const char* ProfileText) { return ProfileText ? ProfileText : ""; }
 
   // Opening a file at a line (ide_open.cpp).
   std::string BuildOpenText(const std::string& Macro, const char* FileName) const;

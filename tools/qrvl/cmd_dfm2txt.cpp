@@ -5,6 +5,7 @@
 #include "command.h"
 
 #ifdef _WIN32
+#include "frame/short_string.h"
 #include "library.h"
 #else
 #include "forms/form_file.h"
@@ -27,9 +28,7 @@ bool Convert(const std::string& in, const std::string& out, std::string* reason)
   }
   const Library* lib = OpenLibrary(reason);
   if (!lib) return false;
-  const std::string in_ss = ShortString(in), out_ss = ShortString(out);
-  const bool done = lib->D2DFMtoText(reinterpret_cast<const unsigned char*>(in_ss.data()),
-                                     reinterpret_cast<const unsigned char*>(out_ss.data())) == 1;
+  const bool done = lib->D2DFMtoText(qrvl::ShortString(in), qrvl::ShortString(out)) == 1;
   if (!done) *reason = "the conversion failed (missing input, unwritable output or malformed form)";
   return done;
 }

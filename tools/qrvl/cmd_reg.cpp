@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "command.h"
+#include "frame/short_string.h"
 #include "library.h"
 
 namespace qrvl_tool {
@@ -45,9 +46,7 @@ int Reg(const std::vector<std::string>& all) {
   if (!ParseRoot(args[1], &root)) return UsageError(kReg, "unknown root '" + args[1] + "'");
   for (const std::string& a : args)
     if (a.size() > 255) return UsageError(kReg, "texts are at most 255 characters");
-  const std::string key = ShortString(args[2]);
-  const std::string name = ShortString(args.size() > 3 ? args[3] : "");
-  auto ss = [](const std::string& s) { return reinterpret_cast<const unsigned char*>(s.data()); };
+  const qrvl::ShortString key(args[2]), name(args.size() > 3 ? args[3] : "");
   std::string error;
   const Library* lib = OpenLibrary(&error);
   if (!lib) {
@@ -56,17 +55,16 @@ int Reg(const std::vector<std::string>& all) {
   }
   int answer = 0;
   if (verb == "exists" && args.size() <= 4) {
-    answer = lib->RegistryKeyExists(root, ss(key), ss(name));
+    answer = lib->RegistryKeyExists(root, key, name);
     std::printf("%s\n", answer ? "exists" : "missing");
   } else if (verb == "get" && args.size() <= 4) {
     unsigned char buffer[256];
-    answer = lib->GetRegistryKey(root, ss(key), ss(name), buffer, 255);
+    answer = lib->GetRegistryKey(root, key, name, buffer, 255);
     if (answer) std::printf("%.*s\n", buffer[0], reinterpret_cast<const char*>(buffer + 1));
   } else if (verb == "add" && args.size() == 5) {
-    const std::string value = ShortString(args[4]);
-    answer = lib->AddRegistryKey(root, ss(key), ss(name), ss(value), tree ? 1 : 0);
+    answer = lib->AddRegistryKey(root, key, name, qrvl::ShortString(args[4]), tree ? 1 : 0);
   } else if (verb == "delete" && args.size() <= 4) {
-    answer = lib->DeleteRegistryKey(root, ss(key), ss(name));
+    answer = lib->DeleteRegistryKey(root, key, name);
   } else {
     return UsageError(kReg, "unknown verb or wrong number of arguments");
   }

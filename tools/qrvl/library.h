@@ -28,7 +28,4 @@ const Library* OpenLibrary(std::string* error);
 // one beside the library (after Init). False where the build cannot.
 bool UseSettingsFile(const std::string& path);
 
-// A short string of at most 255 characters.
-std::string ShortString(const std::string& text);
-
 }  // namespace qrvl_tool

@@ -60,4 +60,3 @@ int Trace(const std::vector<std::string>& args) {
 
 }  // namespace
 }  // namespace qrvl_tool
-

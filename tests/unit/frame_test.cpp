@@ -104,6 +104,7 @@ TEST_F(FrameTest, MissingSettingsFileShowsOneBoxPerDriverAndStillYieldsIt) {
   const auto owner = sim::AddWindow("Host", "Host");
   for (int kind = 0; kind < 18; ++kind) {
     sim::ui().boxes.clear();
+    sim::ui().beeps.clear();
     qrvl::TIDE* d = Create(kind, owner);
     ASSERT_NE(d, nullptr) << kind;
     ASSERT_EQ(sim::ui().boxes.size(), 1u) << kind;
@@ -112,7 +113,9 @@ TEST_F(FrameTest, MissingSettingsFileShowsOneBoxPerDriverAndStillYieldsIt) {
     EXPECT_EQ(box.caption, "Error");
     EXPECT_EQ(box.owner, owner);
     EXPECT_EQ(box.type, 0u);
-    EXPECT_EQ(box.beeps_before, static_cast<int>(sim::ui().beeps.size()));
+    // One default beep, sounded before the box.
+    EXPECT_EQ(sim::ui().beeps, std::vector<std::uint32_t>{0u});
+    EXPECT_EQ(box.beeps_before, 1);
     EXPECT_EQ(d->GetDescription(), nullptr);
     EXPECT_EQ(d->GetAppClass(), nullptr);
     Destroy(d);
